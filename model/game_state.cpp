@@ -3,9 +3,11 @@
 namespace quorvil {
 
 BallKind SlotKind(int slot) {
-  if (slot == kCueSlot) return CueBall;
-  if (slot == kBlackSlot) return Black;
-  return slot % 2 == 1 ? Solid : Stripe;
+  static constexpr BallKind kKinds[kBallCount] = {
+      CueBall, Solid, Stripe, Solid, Stripe, Black, Solid, Stripe,
+      Solid, Stripe, Solid, Stripe, Solid, Stripe, Solid, Stripe,
+  };
+  return kKinds[slot];
 }
 
 void InitTextureImage(TextureImage& image) {
