@@ -2,13 +2,12 @@
 // lines worked out by hand from the rules of the table.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
+
+#include "tools/sim_process.h"
 
 namespace {
 
@@ -26,21 +25,10 @@ std::string KeyOf(const std::string& line) {
 }
 
 SimRun RunSim(const std::string& script) {
-  char path[] = "/tmp/quorvil-scenario-XXXXXX";
-  const int fd = mkstemp(path);
-  EXPECT_GE(fd, 0);
-  EXPECT_EQ(write(fd, script.data(), script.size()), ssize_t(script.size()));
-  close(fd);
-  const std::string command = std::string(QUORVIL_SIM_PATH) + " < " + path;
-  FILE* out = popen(command.c_str(), "r");
+  const quorvil::sim::testing::SimProcess process = quorvil::sim::testing::RunSimProcess(script);
   SimRun run;
-  std::string text;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, out)) > 0) text.append(buffer, n);
-  run.status = WEXITSTATUS(pclose(out));
-  unlink(path);
-
+  run.status = process.exited ? process.status : -1;
+  const std::string& text = process.out;
   std::istringstream lines(text);
   std::string line;
   while (std::getline(lines, line)) {
