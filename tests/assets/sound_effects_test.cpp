@@ -9,8 +9,8 @@ namespace {
 
 TEST(PlayEffect, GradesTheHitByTheLastImpact) {
   const std::pair<float, const char*> cases[] = {
-      {0.0f, "ID_WAVE1"},  {4.4999995f, "ID_WAVE1"}, {4.5f, "ID_WAVE2"}, {9.4999990f, "ID_WAVE2"},
-      {9.5f, "ID_WAVE3"},  {14.4999990f, "ID_WAVE3"}, {14.5f, "ID_WAVE4"}, {1000.0f, "ID_WAVE4"},
+      {0.0f, "ID_WAVE1"}, {4.4999995f, "ID_WAVE1"},  {4.5f, "ID_WAVE2"},  {9.4999990f, "ID_WAVE2"},
+      {9.5f, "ID_WAVE3"}, {14.4999990f, "ID_WAVE3"}, {14.5f, "ID_WAVE4"}, {1000.0f, "ID_WAVE4"},
   };
   for (const auto& [strength, name] : cases) {
     auto t = std::make_unique<testing::TestGame>();

@@ -14,7 +14,13 @@ for tool in Xvfb xdotool import convert compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)"; exit 1; }
 done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # What the game itself said, and which windows the display had.
+  [ -s "$work/game.log" ] && sed 's/^/game: /' "$work/game.log" >&2
+  [ -n "${DISPLAY:-}" ] && xdotool search --name '' getwindowname %@ 2>/dev/null | sed 's/^/window: /' >&2
+  exit 1
+}
 
 xvfb_pid=""
 game_pid=""
