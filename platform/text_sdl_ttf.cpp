@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quorvil {
@@ -99,12 +100,14 @@ TextImage TextSdlTtf::Render(std::string_view utf8, const FontSpec& spec) {
   SDL_FreeSurface(rendered);
   if (surface == nullptr) return image;
 
+  // SDL_ttf may add a row for glyphs reaching below the descent; the image
+  // keeps the face's line height so every line shares one baseline.
   image.width = surface->w;
-  image.height = surface->h;
-  image.coverage.resize(size_t(image.width) * size_t(image.height));
+  const int rows = std::min(image.height, surface->h);
+  image.coverage.assign(size_t(image.width) * size_t(image.height), 0);
   SDL_LockSurface(surface);
   const auto* base = static_cast<const uint8_t*>(surface->pixels);
-  for (int y = 0; y < surface->h; ++y) {
+  for (int y = 0; y < rows; ++y) {
     const uint8_t* row = base + size_t(y) * size_t(surface->pitch);
     for (int x = 0; x < surface->w; ++x) {
       image.coverage[size_t(y) * size_t(image.width) + size_t(x)] = row[size_t(x) * 4 + 3];

@@ -62,8 +62,15 @@ std::vector<std::string> WrapLine(std::string_view line, int maxWidth, const Tex
       if (width(rest.substr(0, blank)) > maxWidth) break;
       cut = blank;
     }
-    if (cut == std::string_view::npos) cut = FittingChars(rest, maxWidth, width);
-    pieces.emplace_back(rest.substr(0, cut));
+    std::string_view piece;
+    if (cut == std::string_view::npos) {
+      cut = FittingChars(rest, maxWidth, width);
+      piece = rest.substr(0, cut);
+    } else {
+      // The blanks at the break belong to neither piece.
+      piece = rest.substr(0, rest.find_last_not_of(' ', cut) + 1);
+    }
+    pieces.emplace_back(piece);
     rest = rest.substr(cut);
   } while (!rest.empty());
   if (pieces.empty()) pieces.emplace_back();

@@ -99,14 +99,15 @@ TEST(Picture, StraightDownViewShowsTheTable) {
   // A purple 4 in the tray, as pocketing lays it there.
   s.balls[3].pocketed = true;
   s.balls[3].pos = Vec2{927.75f, -500.0f};
-  s.players[0].blackPocket = 1;
+  s.players[0].blackPocket = 5;
   s.players[1].blackPocket = 4;
+  // Upright, so the whole frame fits with room to spare.
   t->game->view = ViewFields{0.0f, 0.0f, 0.0f, 0.0f, 3300.0f};
-  const Picture picture = testing::Snap(*t->game, kWidth, kHeight);
+  const Picture picture = testing::Snap(*t->game, 1000, 1400);
   const ViewFields& view = t->game->view;
 
   const Probe probes[] = {
-      {"beyond the frame", 1200, 0, 0, Background},
+      {"beyond the frame", 1050, 0, 0, Background},
       {"cloth", 300, 300, -28.5, Cloth},
       {"hole 1", 595, -1180, -27.5, Black},
       {"hole 2", -595, -1180, -27.5, Black},
@@ -124,7 +125,7 @@ TEST(Picture, StraightDownViewShowsTheTable) {
       CueAxisProbe("cue behind the cue ball", 200, -600, 400),
       {"tray box floor", 927.75, 300, -185.5, Brown},
       {"ball in the tray", 927.75, -500, -142.75 + 28.5, Purple},
-      {"marker of player 0", 785 + 40, -1370 + 40, 4, Yellow},
+      {"marker of player 0", 785 + 40, 1370 - 40, 4, Yellow},
       {"marker of player 1", -785 - 40, 1370 - 40, 4, Blue},
   };
   ExpectProbes(picture, view, probes);
