@@ -55,10 +55,11 @@ start_game() {
   game_pid=$!
 }
 
-# The id of the first window whose name matches, waiting up to 20 s.
+# The id of the first window whose name matches, waiting up to 60 s (a
+# sanitizer build on a busy machine starts slowly).
 find_window() {
   local id=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before a window named '$1' showed"
@@ -90,7 +91,7 @@ start_game
 # is found as the one window on the display.
 root=$(xdotool search --maxdepth 0 --class '')
 box=""
-for _ in $(seq 200); do
+for _ in $(seq 600); do
   box=$(xdotool search --onlyvisible --maxdepth 1 --class '' | grep -vx "$root" || true)
   [ -n "$box" ] && break
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended without showing its error box"
