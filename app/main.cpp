@@ -1,15 +1,15 @@
 // The program's entry: SDL's video, the window with its GL context, the
-// fonts, the form and its start-up, then the event loop until the window is
-// closed or the program is asked to stop. Whatever escapes is shown in the
-// error message box; the program always ends with status 0.
+// fonts, the sound, the form and its start-up, then the event loop until the
+// window is closed or the program is asked to stop. Whatever escapes is
+// shown in the error message box; the program always ends with status 0.
 #include <exception>
 #include <memory>
 
 #include "assets/resource_catalog.h"
-#include "platform/quiet_sound.h"
 #include "platform/sdl_event_loop.h"
 #include "platform/sdl_message_box.h"
 #include "platform/sdl_session.h"
+#include "platform/sdl_sound.h"
 #include "platform/sdl_window.h"
 #include "platform/stop_signals.h"
 #include "platform/text_sdl_ttf.h"
@@ -28,7 +28,8 @@ void RunGame(quorvil::MessageBox& messageBox) {
   if (window == nullptr) return;
 
   quorvil::TextSdlTtf text;
-  quorvil::QuietSound sound;
+  // Silent when the machine has no sound; the game plays on all the same.
+  quorvil::SdlSound sound(quorvil::EmbeddedResources());
   quorvil::MainWindow form(*window, messageBox, sound, quorvil::EmbeddedResources(), text);
   form.FormCreate(quorvil::Seeding::FromClock);
 
