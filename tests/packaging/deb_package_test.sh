@@ -21,7 +21,7 @@ for path in ./usr/bin/quorvil ./usr/share/applications/quorvil.desktop \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libgl1 libglu1-mesa libfontconfig1 libgl1-mesa-dri; do
+for library in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libgl1 libglu1-mesa libfontconfig1 libgl1-mesa-dri; do
   grep -Eq "(^|, )$library( |,|\$)" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 
