@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include "render/material.h"
+#include "render/texture_cache.h"
 
 namespace quorvil {
 
@@ -13,13 +14,13 @@ constexpr float kShadowOffset = 5.0f;    // towards +x and +y
 constexpr float kShadowZ = -24.5f;       // 4 units above the cloth
 }  // namespace
 
-void DrawBall(GLUquadric* quadric, const Ball& ball) {
+void DrawBall(GLUquadric* quadric, TextureCache& textures, const Ball& ball) {
   const bool inTray = ball.pos.x > kTrayTestX;
   const float z = inTray ? kTrayBallZ : 0.0f;
 
   glEnable(GL_LIGHTING);
-  UploadTextureImage(ball.texture);
-  SetTextureFilterAndWrap(ball.texture.repeatWrap ? GL_REPEAT : GL_CLAMP);
+  textures.Bind(ball.texture);
+  textures.SetFilterAndWrap(ball.texture.repeatWrap ? GL_REPEAT : GL_CLAMP);
   SetTextureEnvironment(ball.texture.modulate ? GL_MODULATE : GL_DECAL);
   glEnable(GL_TEXTURE_2D);
   glMaterialfv(GL_FRONT, GL_DIFFUSE, ball.colour);
@@ -48,11 +49,11 @@ void DrawBall(GLUquadric* quadric, const Ball& ball) {
   }
 }
 
-void DrawBalls(const GameState& state, GLUquadric* quadric) {
+void DrawBalls(const GameState& state, GLUquadric* quadric, TextureCache& textures) {
   // The balls and the tray box are the only glossy objects.
   SetSpecular(GL_FRONT_AND_BACK, 1.0f, 1.0f, 1.0f, 1.0f);
   glShadeModel(GL_SMOOTH);
-  for (const Ball& ball : state.balls) DrawBall(quadric, ball);
+  for (const Ball& ball : state.balls) DrawBall(quadric, textures, ball);
 }
 
 }  // namespace quorvil

@@ -64,9 +64,10 @@ void DrawFrame(const Game& game, int clientWidth, int clientHeight, RenderContex
   // The stages inherit what the stage before (or the previous frame) left;
   // each sets only what it needs.
   DrawCueStage(state, quadric);
-  DrawPocketMarkers(state);
-  DrawTable(state, quadric);
-  DrawBalls(state, quadric);
+  TextureCache& textures = context.textures();
+  DrawPocketMarkers(state, textures);
+  DrawTable(state, quadric, textures);
+  DrawBalls(state, quadric, textures);
   DrawTrayBox();
 }
 

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/material.h"
+#include "render/texture_cache.h"
 
 namespace quorvil {
 
@@ -30,7 +31,7 @@ Vec2 PocketMarkerCentre(int pocketNumber) {
   return {(table::kCushionX + kMarkerOffset) * l, (table::kCushionY + kMarkerOffset) * h};
 }
 
-void DrawPocketMarkers(const GameState& state) {
+void DrawPocketMarkers(const GameState& state, TextureCache& textures) {
   for (int player = 0; player < 2; ++player) {
     const int pocket = state.players[player].blackPocket;
     // Only the numbers 1 to 6 name a pocket; anything else shows nothing.
@@ -38,8 +39,8 @@ void DrawPocketMarkers(const GameState& state) {
 
     glShadeModel(GL_FLAT);
     glEnable(GL_LIGHTING);
-    UploadTextureImage(state.balls[MarkerSlot(player)].texture);
-    SetTextureFilterAndWrap(GL_CLAMP);
+    textures.Bind(state.balls[MarkerSlot(player)].texture);
+    textures.SetFilterAndWrap(GL_CLAMP);
     SetTextureEnvironment(GL_MODULATE);
     glEnable(GL_TEXTURE_2D);
     SetDiffuse(GL_FRONT_AND_BACK, 1.0f, 1.0f, 1.0f);

@@ -6,9 +6,9 @@
 #include "model/game_state.h"
 #include "model/vec2.h"
 
-struct GLUquadric;
-
 namespace quorvil {
+
+class TextureCache;
 
 // The marker's centre on the rim for a pocket number 1 to 6: 200 units
 // beyond the pocket point in x, and in y for the corner pockets.
@@ -16,6 +16,6 @@ Vec2 PocketMarkerCentre(int pocketNumber);
 
 // Stage 2: player 0's marker, then player 1's, for each player with a
 // designated black-ball pocket.
-void DrawPocketMarkers(const GameState& state);
+void DrawPocketMarkers(const GameState& state, TextureCache& textures);
 
 }  // namespace quorvil

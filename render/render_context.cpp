@@ -6,7 +6,7 @@
 
 namespace quorvil {
 
-RenderContext::RenderContext() : quadric_(gluNewQuadric()) {
+RenderContext::RenderContext(TextureReuse reuse) : quadric_(gluNewQuadric()), textures_(reuse) {
   // gluNewQuadric fails only when memory runs out.
   if (quadric_ == nullptr) throw std::bad_alloc();
 }

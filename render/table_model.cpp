@@ -7,6 +7,7 @@
 
 #include "render/cushion_mesh.h"
 #include "render/material.h"
+#include "render/texture_cache.h"
 
 namespace quorvil {
 
@@ -69,11 +70,11 @@ void DrawPocketHoles(GLUquadric* quadric) {
   }
 }
 
-void DrawCushionMesh(const TextureImage& cloth) {
+void DrawCushionMesh(TextureCache& textures, const TextureImage& cloth) {
   glShadeModel(GL_FLAT);
   SetDiffuse(GL_FRONT_AND_BACK, 0.0f, 0.8f, 0.0f);
-  UploadTextureImage(cloth);
-  SetTextureFilterAndWrap(GL_REPEAT);
+  textures.Bind(cloth);
+  textures.SetFilterAndWrap(GL_REPEAT);
   SetTextureEnvironment(GL_MODULATE);
   glEnable(GL_TEXTURE_2D);
 
@@ -108,10 +109,10 @@ void DrawCloth() {
   glEnd();
 }
 
-void DrawWoodenFrame(const TextureImage& wood) {
+void DrawWoodenFrame(TextureCache& textures, const TextureImage& wood) {
   // Filters, wrap and environment stay as the cushions set them. Only the
   // front face turns white: a back face of the frame keeps the cloth's green.
-  UploadTextureImage(wood);
+  textures.Bind(wood);
   SetDiffuse(GL_FRONT, 1.0f, 1.0f, 1.0f);
   glBegin(GL_QUADS);
   for (const FrameQuad& quad : kFrameQuads) {
@@ -159,11 +160,11 @@ void DrawSpots(GLUquadric* quadric) {
   }
 }
 
-void DrawTable(const GameState& state, GLUquadric* quadric) {
+void DrawTable(const GameState& state, GLUquadric* quadric, TextureCache& textures) {
   DrawPocketHoles(quadric);
-  DrawCushionMesh(state.clothTexture);
+  DrawCushionMesh(textures, state.clothTexture);
   DrawCloth();
-  DrawWoodenFrame(state.woodTexture);
+  DrawWoodenFrame(textures, state.woodTexture);
   DrawFrameBottom();
   DrawInnerFloor();
   DrawSpots(quadric);

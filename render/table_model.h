@@ -9,20 +9,24 @@
 struct GLUquadric;
 
 namespace quorvil {
+class TextureCache;
+}
+
+namespace quorvil {
 
 // A disc of radius r centred at (x, y, z), lying flat and facing +z, in the
 // current material.
 void DrawHole(GLUquadric* quadric, float x, float y, float z, float r);
 
 void DrawPocketHoles(GLUquadric* quadric);
-void DrawCushionMesh(const TextureImage& cloth);
+void DrawCushionMesh(TextureCache& textures, const TextureImage& cloth);
 void DrawCloth();
-void DrawWoodenFrame(const TextureImage& wood);
+void DrawWoodenFrame(TextureCache& textures, const TextureImage& wood);
 void DrawFrameBottom();
 void DrawInnerFloor();
 void DrawSpots(GLUquadric* quadric);
 
 // Stages 3 to 9 in their order.
-void DrawTable(const GameState& state, GLUquadric* quadric);
+void DrawTable(const GameState& state, GLUquadric* quadric, TextureCache& textures);
 
 }  // namespace quorvil
