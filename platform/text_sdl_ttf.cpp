@@ -53,18 +53,18 @@ const std::string& TextSdlTtf::FontFile(Face face) const {
   return face == Face::Serif ? serifFile_ : sansFile_;
 }
 
-TTF_Font* TextSdlTtf::Font(const FontSpec& spec) {
-  const auto key = std::make_tuple(spec.face, spec.height, spec.measure);
+TTF_Font* TextSdlTtf::Font(const FontSpec& wanted) {
+  const auto key = std::make_tuple(wanted.face, wanted.height, wanted.measure);
   if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
 
-  const std::string& file = FontFile(spec.face);
-  const int height = spec.height < 1 ? 1 : spec.height;
+  const std::string& file = FontFile(wanted.face);
+  const int height = wanted.height < 1 ? 1 : wanted.height;
   // SDL_ttf sizes a face by its em in pixels. A character height is that
   // em; a cell height is met by the largest size whose ascent plus descent
   // still fits it.
   int size = height;
   TTF_Font* font = TTF_OpenFont(file.c_str(), size);
-  if (font != nullptr && spec.measure == HeightMeasure::Cell) {
+  if (font != nullptr && wanted.measure == HeightMeasure::Cell) {
     while (size > 1 && TTF_FontHeight(font) > height) {
       TTF_CloseFont(font);
       font = TTF_OpenFont(file.c_str(), --size);
@@ -76,18 +76,18 @@ TTF_Font* TextSdlTtf::Font(const FontSpec& spec) {
   return font;
 }
 
-int TextSdlTtf::LineHeight(const FontSpec& spec) { return TTF_FontHeight(Font(spec)); }
+int TextSdlTtf::LineHeight(const FontSpec& wanted) { return TTF_FontHeight(Font(wanted)); }
 
-int TextSdlTtf::Width(std::string_view utf8, const FontSpec& spec) {
+int TextSdlTtf::Width(std::string_view utf8, const FontSpec& wanted) {
   if (utf8.empty()) return 0;
   int width = 0;
   int height = 0;
-  if (TTF_SizeUTF8(Font(spec), Terminated(utf8).c_str(), &width, &height) != 0) return 0;
+  if (TTF_SizeUTF8(Font(wanted), Terminated(utf8).c_str(), &width, &height) != 0) return 0;
   return width;
 }
 
-TextImage TextSdlTtf::Render(std::string_view utf8, const FontSpec& spec) {
-  TTF_Font* font = Font(spec);
+TextImage TextSdlTtf::Render(std::string_view utf8, const FontSpec& wanted) {
+  TTF_Font* font = Font(wanted);
   TextImage image;
   image.height = TTF_FontHeight(font);
   if (utf8.empty()) return image;
