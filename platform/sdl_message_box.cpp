@@ -11,7 +11,9 @@ void SdlMessageBox::ShowError(std::string_view caption, std::string_view text) {
   const std::string captionText(caption);
   const std::string bodyText(text);
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, captionText.c_str(), bodyText.c_str(), nullptr) != 0) {
-    std::fprintf(stderr, "%s: %s\n", captionText.c_str(), bodyText.c_str());
+    // No box could be shown: the message still reaches the player's terminal.
+    std::fprintf(stderr, "%s: %s (no message box: %s)\n", captionText.c_str(), bodyText.c_str(),
+                 SDL_GetError());
   }
 }
 

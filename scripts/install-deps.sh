@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   libgl-dev libglu1-mesa-dev libosmesa6-dev libpng-dev
-  xvfb xdotool imagemagick fonts-liberation fonts-dejavu-core
+  xvfb xfonts-base xdotool imagemagick fonts-liberation fonts-dejavu-core
 )
 
 missing=()

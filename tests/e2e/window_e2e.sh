@@ -50,8 +50,15 @@ stop_display() {
   xvfb_pid=""
 }
 
+source "$(dirname "$(realpath "$0")")/game_preload.sh"
+preload=$(game_preload "$game")
+# A runtime folder, as a desktop session has one.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+# Extra environment words, if any, go before the game.
 start_game() {
-  LIBGL_ALWAYS_SOFTWARE=1 "$game" >"$work/game.log" 2>&1 &
+  env LD_PRELOAD="$preload" LIBGL_ALWAYS_SOFTWARE=1 "$@" "$game" >"$work/game.log" 2>&1 &
   game_pid=$!
 }
 
@@ -84,9 +91,10 @@ stop_game() {
   [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
 }
 
-# --- No GL context: the display has no GLX ---------------------------------
+# --- No GL context: the display has no GLX, and EGL has no driver -----------
+# (SDL may reach GL through EGL where GLX is missing.)
 start_display -extension GLX
-start_game
+start_game __EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json
 # SDL's message box names itself in a text type xdotool cannot read, so it
 # is found as the one window on the display.
 root=$(xdotool search --maxdepth 0 --class '')
