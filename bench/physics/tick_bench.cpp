@@ -10,25 +10,10 @@
 #include "physics/tick.h"
 #include "ui/form_lifecycle.h"
 #include "ui/game.h"
+#include "ui/silent_host.h"
 
 namespace quorvil {
 namespace {
-
-struct NullForm : FormHost {
-  void SetTitle(const std::string&) override {}
-  int WindowWidth() const override { return 870; }
-  void SetStatusWidth(int) override {}
-  void SetStatusText(const std::string&) override {}
-  bool HelpVisible() const override { return false; }
-  void SetHelpVisible(bool) override {}
-  void RequestRepaint() override {}
-};
-
-struct NullSound : SoundSink {
-  void PlayResource(std::string_view) override {}
-  void PlayFile(std::string_view) override {}
-  void Wait(int) override {}
-};
 
 // What a tick changes, so a benchmark can replay the same moment cheaply.
 struct TableMoment {
@@ -65,8 +50,8 @@ struct TableMoment {
 };
 
 struct BenchGame {
-  NullForm form;
-  NullSound sound;
+  SilentForm form;
+  SilentSound sound;
   std::unique_ptr<Game> game = std::make_unique<Game>(form, sound, EmbeddedResources());
 
   BenchGame() {

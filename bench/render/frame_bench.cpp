@@ -20,32 +20,16 @@
 #include "ui/game.h"
 #include "ui/help_text.h"
 #include "ui/paint_steps.h"
+#include "ui/silent_host.h"
 
 namespace quorvil {
 namespace {
 
-struct QuietForm : FormHost {
-  std::string status;
-  void SetTitle(const std::string&) override {}
-  int WindowWidth() const override { return 870; }
-  void SetStatusWidth(int) override {}
-  void SetStatusText(const std::string& text) override { status = text; }
-  bool HelpVisible() const override { return false; }
-  void SetHelpVisible(bool) override {}
-  void RequestRepaint() override {}
-};
-
-struct QuietSound : SoundSink {
-  void PlayResource(std::string_view) override {}
-  void PlayFile(std::string_view) override {}
-  void Wait(int) override {}
-};
-
 void BM_Repaint(benchmark::State& bench) {
   const int width = int(bench.range(0));
   const int height = int(bench.range(1));
-  QuietForm form;
-  QuietSound sound;
+  SilentForm form;
+  SilentSound sound;
   auto game = std::make_unique<Game>(form, sound, EmbeddedResources());
   std::srand(1);
   ConstructForm(*game);

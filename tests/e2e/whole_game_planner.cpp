@@ -6,11 +6,9 @@
 // The game itself, started with its clock fixed to the same seed, replays the
 // keys exactly: the balls depend only on the ticks and the draws of rand().
 //   whole_game_planner SEED > plan.sim
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -21,6 +19,7 @@
 #include "ui/game.h"
 #include "ui/keyboard.h"
 #include "ui/paint_steps.h"
+#include "ui/silent_host.h"
 
 // Every draw the game makes goes through here, so that a trial can put the
 // generator back where the shot starts: re-seed, then draw as often again.
@@ -33,23 +32,6 @@ extern "C" int rand() noexcept {
 
 namespace quorvil {
 namespace {
-
-struct SilentForm : FormHost {
-  std::string status;
-  void SetTitle(const std::string&) override {}
-  int WindowWidth() const override { return 870; }
-  void SetStatusWidth(int) override {}
-  void SetStatusText(const std::string& text) override { status = text; }
-  bool HelpVisible() const override { return false; }
-  void SetHelpVisible(bool) override {}
-  void RequestRepaint() override {}
-};
-
-struct SilentSound : SoundSink {
-  void PlayResource(std::string_view) override {}
-  void PlayFile(std::string_view) override {}
-  void Wait(int) override {}
-};
 
 constexpr int kLongestShotTicks = 2500;
 constexpr int kRestTicks = 5;  // the cue ball's respot comes in the second
@@ -119,36 +101,6 @@ long Score(const Outcome& o, int remainingBefore, int designatedPocket) {
   return score - o.ticks / 10;  // of equal shots, the one that rests soonest
 }
 
-// What a shot can change, copied without the pictures, which no shot
-// touches: copying them for every trial would cost more than the trial.
-void RestoreMotion(GameState& to, const GameState& from) {
-  for (int slot = 0; slot < kBallCount; ++slot) {
-    Ball& ball = to.balls[slot];
-    const Ball& saved = from.balls[slot];
-    ball.kind = saved.kind;
-    ball.pos = saved.pos;
-    ball.prevPos = saved.prevPos;
-    ball.vel = saved.vel;
-    std::copy(std::begin(saved.colour), std::end(saved.colour), ball.colour);
-    ball.pocketed = saved.pocketed;
-    std::copy(std::begin(saved.orientation), std::end(saved.orientation), ball.orientation);
-  }
-  to.players[0] = from.players[0];
-  to.players[1] = from.players[1];
-  to.cueAim = from.cueAim;
-  to.currentPlayer = from.currentPlayer;
-  to.ballsMoving = from.ballsMoving;
-  to.wasMoving = from.wasMoving;
-  to.waitingForShot = from.waitingForShot;
-  to.soundOn = from.soundOn;
-  to.impactStrength = from.impactStrength;
-  to.lastPocket = from.lastPocket;
-  to.firstPocketed = from.firstPocketed;
-  to.trayCount = from.trayCount;
-  std::copy(std::begin(from.shotPocketed), std::end(from.shotPocketed), to.shotPocketed);
-  to.shotPocketedCount = from.shotPocketedCount;
-}
-
 // Puts the generator back where it stood after `draws` draws from `seed`.
 void RewindGenerator(unsigned seed, uint64_t draws) {
   srandom(seed);
@@ -198,7 +150,7 @@ int main(int argc, char** argv) {
     for (int tried = 0; tried < 360 && bestScore < goodEnough; ++tried) {
       const int turn = tried % 2 == 0 ? tried / 2 : -(tried + 1) / 2;
       for (int pull = 12; pull <= 108; pull += 4) {
-        RestoreMotion(state, *saved);
+        state = *saved;
         RewindGenerator(seed, drawsBefore);
         state.cueAim.angle = saved->cueAim.angle + float(turn);
         state.cueAim.pull = float(pull);
@@ -211,7 +163,7 @@ int main(int argc, char** argv) {
       }
     }
     // Play the chosen shot for real, by its keys.
-    RestoreMotion(state, *saved);
+    state = *saved;
     RewindGenerator(seed, drawsBefore);
     const int pullSteps = (bestPull - int(saved->cueAim.pull)) / 2;
     plan += "# shot " + std::to_string(shot) + " by player " +
